@@ -20,6 +20,11 @@ void writePrompt(const char* prompt)
     std::fflush(stdout);
 }
 
+bool isSkippable(int code, bool keepSpaces)
+{
+    return code <= 31 || (!keepSpaces && code == ' ');
+}
+
 }  // namespace
 
 FieldPadding computeFieldPadding(int width, std::size_t length, const char* justification)
@@ -184,4 +189,52 @@ int promptForInteger(const char* prompt)
     int value = 0;
     promptForInteger(prompt, value);
     return value;
+}
+
+int clearLeadingCharacters(bool keepSpaces)
+{
+    int code = std::getchar();
+    for (int skipped = 0; isSkippable(code, keepSpaces) && skipped < SKIP_LIMIT; ++skipped) {
+        code = std::getchar();
+    }
+    return code;
+}
+
+int getCharFiltered(bool keepSpaces)
+{
+    const int code = clearLeadingCharacters(keepSpaces);
+    return code == EOF ? '0' : code;
+}
+
+char getChar()
+{
+    return static_cast<char>(getCharFiltered(false));
+}
+
+void getInputString(char* buffer, bool keepEndOfInput)
+{
+    // Kept as a code, not a char: a byte 255 must not pass for EOF.
+    int code = keepEndOfInput ? clearLeadingCharacters(false) : getCharFiltered(false);
+    int length = 0;
+    while (code != '\n' && code != EOF) {
+        if (length == LINE_LIMIT) {
+            std::ungetc(code, stdin);  // the rest of the line is the caller's to read
+            break;
+        }
+        buffer[length++] = static_cast<char>(code);
+        code = std::getchar();
+    }
+    buffer[length] = '\0';
+}
+
+char promptForCharacter(const char* prompt)
+{
+    writePrompt(prompt);
+    return getChar();
+}
+
+void promptForString(const char* prompt, char* buffer)
+{
+    writePrompt(prompt);
+    getInputString(buffer, false);
 }

@@ -58,4 +58,32 @@ bool promptForInteger(const char* prompt, int& value);
 double promptForDouble(const char* prompt);
 int promptForInteger(const char* prompt);
 
+// Character and line input. A character code is an int: 0 to 255, or EOF.
+// Codes of 31 or below (control characters, EOF) are skipped, and spaces too
+// unless kept; DEL and codes from 128 up are significant.
+
+// Maximum characters one skip discards; the next read is returned as it is.
+const int SKIP_LIMIT = 128;
+// Maximum characters a line reader stores; buffers hold one more for the NUL.
+const int LINE_LIMIT = 128;
+
+// Reads and discards up to SKIP_LIMIT skippable characters; returns the code
+// read after them, which stays consumed.
+int clearLeadingCharacters(bool keepSpaces);
+// As clearLeadingCharacters, but end of input comes back as '0'.
+int getCharFiltered(bool keepSpaces);
+// The next significant character, spaces skipped; '0' at end of input.
+char getChar();
+// Reads a line into buffer (at least LINE_LIMIT + 1 bytes): leading control
+// characters and spaces skipped, then everything up to the newline, which is
+// consumed, or up to end of input. At most LINE_LIMIT characters are stored;
+// the rest of a longer line stays unread. The string is NUL-terminated and
+// the bytes after the NUL are left as they were. End of input before any
+// character gives "0", or the empty string when keepEndOfInput is true.
+void getInputString(char* buffer, bool keepEndOfInput);
+// Writes prompt, then returns getChar().
+char promptForCharacter(const char* prompt);
+// Writes prompt, then reads a line as getInputString(buffer, false).
+void promptForString(const char* prompt, char* buffer);
+
 #endif
