@@ -6,19 +6,24 @@ int main(void)
 {
     double price, down, rate;
     int years;
-    printf("\nMonthly Payment Calculator\n==========================\n\nData Entry\n----------\n\n");
+    printf(
+        "\nMonthly Payment Calculator\n==========================\n\nData Entry\n----------\n\n");
     printf("%s", "Enter the purchase price       ($): ");
     fflush(stdout);
-    if (scanf("%lf", &price) != 1) return 1;
+    if (scanf("%lf", &price) != 1)
+        return 1;
     printf("%s", "Enter the down payment         ($): ");
     fflush(stdout);
-    if (scanf("%lf", &down) != 1) return 1;
+    if (scanf("%lf", &down) != 1)
+        return 1;
     printf("%s", "Enter the annual interest rate (%): ");
     fflush(stdout);
-    if (scanf("%lf", &rate) != 1) return 1;
+    if (scanf("%lf", &rate) != 1)
+        return 1;
     printf("%s", "Enter the number of years      (Y): ");
     fflush(stdout);
-    if (scanf("%d", &years) != 1) return 1;
+    if (scanf("%d", &years) != 1)
+        return 1;
     double principal = price - down;
     double monthly = (0.01 * rate) / 12;
     int n = years * 12;

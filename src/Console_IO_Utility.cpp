@@ -31,9 +31,8 @@ FieldPadding computeFieldPadding(int width, std::size_t length, const char* just
 {
     // A text longer than INT_MAX is wider than any field; capping it keeps the
     // arithmetic in range.
-    const long long textLength = length > static_cast<std::size_t>(INT_MAX)
-                                     ? INT_MAX + 1LL
-                                     : static_cast<long long>(length);
+    const long long textLength =
+        length > static_cast<std::size_t>(INT_MAX) ? INT_MAX + 1LL : static_cast<long long>(length);
     long long before = 0;
     long long after = 0;
     if (std::strcmp(justification, "LEFT") == 0) {

@@ -91,8 +91,7 @@ bool readReplies(Replies& replies)
     if (replies.purchasePrice < 0) {
         return refuse("the purchase price (%.2f) is negative", replies.purchasePrice);
     }
-    if (!readAmount("Enter the down payment         ($): ", "down payment",
-                    replies.downPayment)) {
+    if (!readAmount("Enter the down payment         ($): ", "down payment", replies.downPayment)) {
         return false;
     }
     if (replies.downPayment < 0) {
@@ -107,8 +106,8 @@ bool readReplies(Replies& replies)
         return false;
     }
     if (replies.annualRate <= LOWEST_ANNUAL_RATE) {
-        return refuse("the annual interest rate (%.2f%%) is not above %.0f%%",
-                      replies.annualRate, LOWEST_ANNUAL_RATE);
+        return refuse("the annual interest rate (%.2f%%) is not above %.0f%%", replies.annualRate,
+                      LOWEST_ANNUAL_RATE);
     }
     // A saturated reply beyond int is refused by the range test below.
     if (!promptForInteger("Enter the number of years      (Y): ", replies.years) &&

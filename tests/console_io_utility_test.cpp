@@ -43,33 +43,33 @@ TEST_P(FieldPaddingTest, SpacesBeforeAndAfter)
     EXPECT_EQ(padding.after, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FieldPaddingTest,
-    testing::Values(
-        // centring: each half truncated on its own, not half the difference
-        PaddingCase{10, 4, "CENTER", 3, 3}, PaddingCase{10, 3, "CENTER", 4, 3},
-        PaddingCase{9, 4, "CENTER", 2, 3}, PaddingCase{9, 3, "CENTER", 3, 3},
-        PaddingCase{6, 5, "CENTER", 1, 0}, PaddingCase{7, 6, "CENTER", 0, 1},
-        PaddingCase{3, 0, "CENTER", 1, 2}, PaddingCase{4, 5, "CENTER", 0, 0},
-        PaddingCase{3, 6, "CENTER", 0, 0},
-        // only the exact words select a side; anything else centres
-        PaddingCase{10, 3, "LEFT", 0, 7}, PaddingCase{10, 3, "RIGHT", 7, 0},
-        PaddingCase{10, 3, "left", 4, 3}, PaddingCase{10, 3, "LEFT ", 4, 3},
-        PaddingCase{10, 3, "Right", 4, 3}, PaddingCase{10, 3, "", 4, 3},
-        // a field no wider than the text adds nothing, in every mode
-        PaddingCase{5, 5, "LEFT", 0, 0}, PaddingCase{5, 5, "RIGHT", 0, 0},
-        PaddingCase{5, 5, "", 0, 0}, PaddingCase{2, 5, "LEFT", 0, 0},
-        PaddingCase{2, 5, "RIGHT", 0, 0},
-        // zero and negative widths, down to the extreme, add nothing
-        PaddingCase{0, 0, "LEFT", 0, 0}, PaddingCase{0, 3, "", 0, 0},
-        PaddingCase{-7, 0, "", 0, 0}, PaddingCase{-7, 2, "RIGHT", 0, 0},
-        PaddingCase{INT_MIN, 0, "", 0, 0}, PaddingCase{INT_MIN, 1, "LEFT", 0, 0},
-        PaddingCase{INT_MIN, 1, "RIGHT", 0, 0},
-        // the widest field and lengths beyond any int stay in range
-        PaddingCase{INT_MAX, 0, "LEFT", 0, INT_MAX},
-        PaddingCase{INT_MAX, 1, "", INT_MAX / 2, INT_MAX / 2},
-        PaddingCase{INT_MAX, static_cast<std::size_t>(INT_MAX) + 5, "", 0, 0},
-        PaddingCase{1, SIZE_MAX, "RIGHT", 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Table, FieldPaddingTest,
+                         testing::Values(
+                             // centring: each half truncated on its own, not half the difference
+                             PaddingCase{10, 4, "CENTER", 3, 3}, PaddingCase{10, 3, "CENTER", 4, 3},
+                             PaddingCase{9, 4, "CENTER", 2, 3}, PaddingCase{9, 3, "CENTER", 3, 3},
+                             PaddingCase{6, 5, "CENTER", 1, 0}, PaddingCase{7, 6, "CENTER", 0, 1},
+                             PaddingCase{3, 0, "CENTER", 1, 2}, PaddingCase{4, 5, "CENTER", 0, 0},
+                             PaddingCase{3, 6, "CENTER", 0, 0},
+                             // only the exact words select a side; anything else centres
+                             PaddingCase{10, 3, "LEFT", 0, 7}, PaddingCase{10, 3, "RIGHT", 7, 0},
+                             PaddingCase{10, 3, "left", 4, 3}, PaddingCase{10, 3, "LEFT ", 4, 3},
+                             PaddingCase{10, 3, "Right", 4, 3}, PaddingCase{10, 3, "", 4, 3},
+                             // a field no wider than the text adds nothing, in every mode
+                             PaddingCase{5, 5, "LEFT", 0, 0}, PaddingCase{5, 5, "RIGHT", 0, 0},
+                             PaddingCase{5, 5, "", 0, 0}, PaddingCase{2, 5, "LEFT", 0, 0},
+                             PaddingCase{2, 5, "RIGHT", 0, 0},
+                             // zero and negative widths, down to the extreme, add nothing
+                             PaddingCase{0, 0, "LEFT", 0, 0}, PaddingCase{0, 3, "", 0, 0},
+                             PaddingCase{-7, 0, "", 0, 0}, PaddingCase{-7, 2, "RIGHT", 0, 0},
+                             PaddingCase{INT_MIN, 0, "", 0, 0},
+                             PaddingCase{INT_MIN, 1, "LEFT", 0, 0},
+                             PaddingCase{INT_MIN, 1, "RIGHT", 0, 0},
+                             // the widest field and lengths beyond any int stay in range
+                             PaddingCase{INT_MAX, 0, "LEFT", 0, INT_MAX},
+                             PaddingCase{INT_MAX, 1, "", INT_MAX / 2, INT_MAX / 2},
+                             PaddingCase{INT_MAX, static_cast<std::size_t>(INT_MAX) + 5, "", 0, 0},
+                             PaddingCase{1, SIZE_MAX, "RIGHT", 0, 0}));
 
 // --- writers ----------------------------------------------------------------
 
@@ -85,8 +85,7 @@ class PrintStringJustifiedTest : public testing::TestWithParam<StringCase> {};
 TEST_P(PrintStringJustifiedTest, WritesTextInItsField)
 {
     const StringCase& c = GetParam();
-    EXPECT_EQ(written([&] { printStringJustified(c.text, c.width, c.justification); }),
-              c.expected);
+    EXPECT_EQ(written([&] { printStringJustified(c.text, c.width, c.justification); }), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,15 +161,16 @@ TEST_P(PrintIntegerTest, IntAndLongWriters)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PrintIntegerTest,
-    testing::Values(IntegerCase{42, 5, "RIGHT", "   42"}, IntegerCase{42, 5, "LEFT", "42   "},
-                    IntegerCase{-42, 6, "", "  -42 "}, IntegerCase{0, 0, "LEFT", "0"},
-                    IntegerCase{INT_MIN, 0, "LEFT", "-2147483648"},
-                    IntegerCase{INT_MAX, 12, "RIGHT", "  2147483647"},
-                    IntegerCase{LONG_MIN, 0, "LEFT", "-9223372036854775808"},
-                    IntegerCase{LONG_MAX, 0, "LEFT", "9223372036854775807"},
-                    IntegerCase{4294967296L, 0, "LEFT", "4294967296"}));
+INSTANTIATE_TEST_SUITE_P(Table, PrintIntegerTest,
+                         testing::Values(IntegerCase{42, 5, "RIGHT", "   42"},
+                                         IntegerCase{42, 5, "LEFT", "42   "},
+                                         IntegerCase{-42, 6, "", "  -42 "},
+                                         IntegerCase{0, 0, "LEFT", "0"},
+                                         IntegerCase{INT_MIN, 0, "LEFT", "-2147483648"},
+                                         IntegerCase{INT_MAX, 12, "RIGHT", "  2147483647"},
+                                         IntegerCase{LONG_MIN, 0, "LEFT", "-9223372036854775808"},
+                                         IntegerCase{LONG_MAX, 0, "LEFT", "9223372036854775807"},
+                                         IntegerCase{4294967296L, 0, "LEFT", "4294967296"}));
 
 TEST(PrintInteger, ShortFormsWriteNoSpaces)
 {
@@ -192,9 +192,7 @@ class PrintDoubleTest : public testing::TestWithParam<DoubleCase> {};
 TEST_P(PrintDoubleTest, FixedPointInItsField)
 {
     const DoubleCase& c = GetParam();
-    EXPECT_EQ(written([&] {
-                  printDoubleJustified(c.value, c.decimals, c.width, c.justification);
-              }),
+    EXPECT_EQ(written([&] { printDoubleJustified(c.value, c.decimals, c.width, c.justification); }),
               c.expected);
 }
 
@@ -202,8 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, PrintDoubleTest,
     testing::Values(DoubleCase{3.14159, 2, 0, "LEFT", "3.14"}, DoubleCase{2, 2, 0, "LEFT", "2.00"},
                     DoubleCase{0.999, 2, 0, "LEFT", "1.00"},
-                    DoubleCase{-0.001, 2, 0, "LEFT", "-0.00"},
-                    DoubleCase{2.71, 0, 0, "LEFT", "3"}, DoubleCase{3.5, 2, 8, "mid", "  3.50  "},
+                    DoubleCase{-0.001, 2, 0, "LEFT", "-0.00"}, DoubleCase{2.71, 0, 0, "LEFT", "3"},
+                    DoubleCase{3.5, 2, 8, "mid", "  3.50  "},
                     DoubleCase{3.5, 2, 8, "RIGHT", "    3.50"},
                     DoubleCase{0.125, 2, 0, "LEFT", "0.12"},  // a tie goes to even
                     // a negative count of decimals is taken as none
@@ -305,10 +303,8 @@ INSTANTIATE_TEST_SUITE_P(
         PromptCase{"OverflowIsInfinite", Reader::Double, "1e999\n", true, INFINITY, "\n"},
         PromptCase{"IntMax", Reader::Integer, "2147483647\n", true, INT_MAX, "\n"},
         PromptCase{"IntMin", Reader::Integer, "-2147483648\n", true, INT_MIN, "\n"},
-        PromptCase{"BeyondIntMaxSaturates", Reader::Integer, "4294967297\n", false, INT_MAX,
-                   "\n"},
-        PromptCase{"BeyondIntMinSaturates", Reader::Integer, "-2147483649 1", false, INT_MIN,
-                   " 1"},
+        PromptCase{"BeyondIntMaxSaturates", Reader::Integer, "4294967297\n", false, INT_MAX, "\n"},
+        PromptCase{"BeyondIntMinSaturates", Reader::Integer, "-2147483649 1", false, INT_MIN, " 1"},
         PromptCase{"ManyDigitsAllConsumed", Reader::Integer,
                    "000000000000000000000012 99999999999999999999999999x", true, 12,
                    " 99999999999999999999999999x"}),

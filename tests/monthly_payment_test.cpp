@@ -44,8 +44,8 @@ std::string contents(std::FILE* file)
 // Runs the calculator with the given replies; stdout goes to stdoutPath
 // instead of being captured when one is named.
 RunResult runCalculator(const std::string& replies, Stdin kind = Stdin::Pipe,
-                  const std::vector<std::string>& arguments = {},
-                  const char* stdoutPath = nullptr)
+                        const std::vector<std::string>& arguments = {},
+                        const char* stdoutPath = nullptr)
 {
     std::FILE* out = scratchFile();
     std::FILE* err = scratchFile();
@@ -130,51 +130,48 @@ struct Report {
 std::string fullOutput(const Report& r)
 {
     return promptsUpTo(4) + "\nCalculation Results\n-------------------" +
-           "\n\nTotal Principal       : $" + r.principal +
-           "\n\nDown Payment          : $" + r.downPayment +
-           "\n\nAnnual Interest Rate  : " + r.rate + "%" +
-           "\n\nNumber of Payments    : " + r.payments +
-           "\n\nMonthly Payment       : $" + r.monthlyPayment +
-           "\n\nTotal Interest Paid   : $" + r.totalInterest +
-           "\n\nTotal Cost of Loan    : $" + r.totalCost +
-           "\n\nTotal Purchase Price  : $" + r.totalPurchasePrice + "\n\nEnd Program\n";
+           "\n\nTotal Principal       : $" + r.principal + "\n\nDown Payment          : $" +
+           r.downPayment + "\n\nAnnual Interest Rate  : " + r.rate + "%" +
+           "\n\nNumber of Payments    : " + r.payments + "\n\nMonthly Payment       : $" +
+           r.monthlyPayment + "\n\nTotal Interest Paid   : $" + r.totalInterest +
+           "\n\nTotal Cost of Loan    : $" + r.totalCost + "\n\nTotal Purchase Price  : $" +
+           r.totalPurchasePrice + "\n\nEnd Program\n";
 }
 
 TEST(MonthlyPayment, FirstWorkedExampleByteForByte)
 {
     const RunResult run = runCalculator("900\n100\n12\n1\n");
-    EXPECT_EQ(run.out,
-              "\n"
-              "Monthly Payment Calculator\n"
-              "==========================\n"
-              "\n"
-              "Data Entry\n"
-              "----------\n"
-              "\n"
-              "Enter the purchase price       ($): "
-              "Enter the down payment         ($): "
-              "Enter the annual interest rate (%): "
-              "Enter the number of years      (Y): \n"
-              "Calculation Results\n"
-              "-------------------\n"
-              "\n"
-              "Total Principal       : $800.00\n"
-              "\n"
-              "Down Payment          : $100.00\n"
-              "\n"
-              "Annual Interest Rate  : 12.00%\n"
-              "\n"
-              "Number of Payments    : 12\n"
-              "\n"
-              "Monthly Payment       : $71.08\n"
-              "\n"
-              "Total Interest Paid   : $52.95\n"
-              "\n"
-              "Total Cost of Loan    : $852.95\n"
-              "\n"
-              "Total Purchase Price  : $952.95\n"
-              "\n"
-              "End Program\n");
+    EXPECT_EQ(run.out, "\n"
+                       "Monthly Payment Calculator\n"
+                       "==========================\n"
+                       "\n"
+                       "Data Entry\n"
+                       "----------\n"
+                       "\n"
+                       "Enter the purchase price       ($): "
+                       "Enter the down payment         ($): "
+                       "Enter the annual interest rate (%): "
+                       "Enter the number of years      (Y): \n"
+                       "Calculation Results\n"
+                       "-------------------\n"
+                       "\n"
+                       "Total Principal       : $800.00\n"
+                       "\n"
+                       "Down Payment          : $100.00\n"
+                       "\n"
+                       "Annual Interest Rate  : 12.00%\n"
+                       "\n"
+                       "Number of Payments    : 12\n"
+                       "\n"
+                       "Monthly Payment       : $71.08\n"
+                       "\n"
+                       "Total Interest Paid   : $52.95\n"
+                       "\n"
+                       "Total Cost of Loan    : $852.95\n"
+                       "\n"
+                       "Total Purchase Price  : $952.95\n"
+                       "\n"
+                       "End Program\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.status, 0);
 }
@@ -199,44 +196,61 @@ TEST_P(AcceptedReplies, WriteTheReport)
 INSTANTIATE_TEST_SUITE_P(
     Table, AcceptedReplies,
     testing::Values(
-        ReportCase{"SecondWorkedExample", "500\n100\n7.5\n3\n",
+        ReportCase{"SecondWorkedExample",
+                   "500\n100\n7.5\n3\n",
                    {"400.00", "100.00", "7.50", "36", "12.44", "47.93", "447.93", "547.93"}},
-        ReportCase{"DownPaymentEqualsPrice", "500\n500\n7.5\n3\n",
+        ReportCase{"DownPaymentEqualsPrice",
+                   "500\n500\n7.5\n3\n",
                    {"0.00", "500.00", "7.50", "36", "0.00", "0.00", "0.00", "500.00"}},
-        ReportCase{"FractionalYearsReadAsWhole", "250\n50\n6\n2.5\n",
+        ReportCase{"FractionalYearsReadAsWhole",
+                   "250\n50\n6\n2.5\n",
                    {"200.00", "50.00", "6.00", "24", "8.86", "12.74", "212.74", "262.74"}},
-        ReportCase{"AllRepliesOnOneLine", "900 100 12 1",
+        ReportCase{"AllRepliesOnOneLine",
+                   "900 100 12 1",
                    {"800.00", "100.00", "12.00", "12", "71.08", "52.95", "852.95", "952.95"}},
-        ReportCase{"BlankLinesCarriageReturnsAndTabs", "\n\t900\r\n\n100\r\n12\r\n 1\r\n",
+        ReportCase{"BlankLinesCarriageReturnsAndTabs",
+                   "\n\t900\r\n\n100\r\n12\r\n 1\r\n",
                    {"800.00", "100.00", "12.00", "12", "71.08", "52.95", "852.95", "952.95"}},
-        ReportCase{"SignsAndExponents", "+9e2\n1e2\n1.2e1\n+1\n",
+        ReportCase{"SignsAndExponents",
+                   "+9e2\n1e2\n1.2e1\n+1\n",
                    {"800.00", "100.00", "12.00", "12", "71.08", "52.95", "852.95", "952.95"}},
-        ReportCase{"ZeroRateSplitsThePrincipal", "1200\n0\n0\n1\n",
+        ReportCase{"ZeroRateSplitsThePrincipal",
+                   "1200\n0\n0\n1\n",
                    {"1200.00", "0.00", "0.00", "12", "100.00", "0.00", "1200.00", "1200.00"}},
         // rounding alone must not turn the interest of a free loan into -0.00
-        ReportCase{"ZeroRateOverLongTerm", "1000\n0\n0\n29\n",
+        ReportCase{"ZeroRateOverLongTerm",
+                   "1000\n0\n0\n29\n",
                    {"1000.00", "0.00", "0.00", "348", "2.87", "0.00", "1000.00", "1000.00"}},
-        ReportCase{"TinyRateKeepsItsCents", "800\n0\n1e-10\n1\n",
+        ReportCase{"TinyRateKeepsItsCents",
+                   "800\n0\n1e-10\n1\n",
                    {"800.00", "0.00", "0.00", "12", "66.67", "0.00", "800.00", "800.00"}},
-        ReportCase{"TinierRateIsNoNan", "800\n0\n1e-13\n1\n",
+        ReportCase{"TinierRateIsNoNan",
+                   "800\n0\n1e-13\n1\n",
                    {"800.00", "0.00", "0.00", "12", "66.67", "0.00", "800.00", "800.00"}},
-        ReportCase{"SubnormalRate", "800\n0\n1e-310\n1\n",
+        ReportCase{"SubnormalRate",
+                   "800\n0\n1e-310\n1\n",
                    {"800.00", "0.00", "0.00", "12", "66.67", "0.00", "800.00", "800.00"}},
-        ReportCase{"SmallRateOnLargeLoan", "1000000\n0\n0.05\n30\n",
+        ReportCase{"SmallRateOnLargeLoan",
+                   "1000000\n0\n0.05\n30\n",
                    {"1000000.00", "0.00", "0.05", "360", "2798.72", "7539.58", "1007539.58",
                     "1007539.58"}},
-        ReportCase{"RateJustAboveTheSmallRange", "1000000\n0\n0.12\n30\n",
+        ReportCase{"RateJustAboveTheSmallRange",
+                   "1000000\n0\n0.12\n30\n",
                    {"1000000.00", "0.00", "0.12", "360", "2828.22", "18157.99", "1018157.99",
                     "1018157.99"}},
-        ReportCase{"GrowthOverflowTakesTheLimit", "900\n100\n12\n100000\n",
-                   {"800.00", "100.00", "12.00", "1200000", "8.00", "9599200.00",
-                    "9600000.00", "9600100.00"}},
-        ReportCase{"NegativeRate", "1200\n0\n-6\n1\n",
+        ReportCase{"GrowthOverflowTakesTheLimit",
+                   "900\n100\n12\n100000\n",
+                   {"800.00", "100.00", "12.00", "1200000", "8.00", "9599200.00", "9600000.00",
+                    "9600100.00"}},
+        ReportCase{"NegativeRate",
+                   "1200\n0\n-6\n1\n",
                    {"1200.00", "0.00", "-6.00", "12", "96.78", "-38.64", "1161.36", "1161.36"}},
-        ReportCase{"LongestTerm", "1000\n0\n12\n178956970\n",
+        ReportCase{"LongestTerm",
+                   "1000\n0\n12\n178956970\n",
                    {"1000.00", "0.00", "12.00", "2147483640", "10.00", "21474835400.00",
                     "21474836400.00", "21474836400.00"}},
-        ReportCase{"FreeItem", "0\n0\n5\n1\n",
+        ReportCase{"FreeItem",
+                   "0\n0\n5\n1\n",
                    {"0.00", "0.00", "5.00", "12", "0.00", "0.00", "0.00", "0.00"}}),
     [](const testing::TestParamInfo<ReportCase>& info) { return info.param.name; });
 
@@ -281,14 +295,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NegativePrice", "-100\n", 1, "the purchase price (-100.00) is negative"},
         RefusalCase{"EndBeforeDownPayment", "900\n", 2, "no down payment: end of input"},
         RefusalCase{"ThousandsSeparator", "1,500\n100\n", 2, "the down payment is not a number"},
-        RefusalCase{"NegativeDownPayment", "900\n-5\n", 2,
-                    "the down payment (-5.00) is negative"},
+        RefusalCase{"NegativeDownPayment", "900\n-5\n", 2, "the down payment (-5.00) is negative"},
         RefusalCase{"DownPaymentAbovePrice", "100\n900\n12\n1\n", 2,
                     "the down payment (900.00) is more than the purchase price (100.00)"},
         RefusalCase{"InfiniteDownPayment", "100\n-inf\n", 2, "the down payment is out of range"},
         RefusalCase{"RateNotANumber", "900\n100\ntwelve\n1\n", 3,
                     "the annual interest rate is not a number"},
-        RefusalCase{"RateNan", "900\n100\n-nan\n1\n", 3, "the annual interest rate is not a number"},
+        RefusalCase{"RateNan", "900\n100\n-nan\n1\n", 3,
+                    "the annual interest rate is not a number"},
         RefusalCase{"EndBeforeRate", "900 100", 3, "no annual interest rate: end of input"},
         RefusalCase{"RateMinus1200", "900\n100\n-1200\n1\n", 3,
                     "the annual interest rate (-1200.00%) is not above -1200%"},
@@ -328,9 +342,8 @@ TEST(MonthlyPayment, FullDiskIsAWriteError)
     EXPECT_EQ(run.status, 1);
 
     const RunResult refused = runCalculator("abc\n", Stdin::Pipe, {}, "/dev/full");
-    EXPECT_EQ(refused.err,
-              "monthly_payment: the purchase price is not a number\n"
-              "monthly_payment: write error: No space left on device\n");
+    EXPECT_EQ(refused.err, "monthly_payment: the purchase price is not a number\n"
+                           "monthly_payment: write error: No space left on device\n");
     EXPECT_EQ(refused.status, 1);
 }
 

@@ -49,8 +49,8 @@ PreparedStdin::PreparedStdin(const std::string& input)
 {
     char path[] = "/tmp/prepared_stdin_XXXXXX";
     const int descriptor = mkstemp(path);
-    if (descriptor < 0 || write(descriptor, input.data(), input.size()) !=
-                              static_cast<ssize_t>(input.size())) {
+    if (descriptor < 0 ||
+        write(descriptor, input.data(), input.size()) != static_cast<ssize_t>(input.size())) {
         throw std::runtime_error("cannot prepare stdin");
     }
     close(descriptor);
