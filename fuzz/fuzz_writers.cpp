@@ -43,6 +43,12 @@ void checkField(const std::string& text, int width, const std::string& justifica
     }
 }
 
+// A writer sees a text only up to its first NUL.
+std::string untilNul(const std::string& text)
+{
+    return text.substr(0, text.find('\0'));
+}
+
 std::string pickJustification(FuzzedDataProvider& input)
 {
     switch (input.ConsumeIntegralInRange(0, 3)) {
@@ -51,7 +57,7 @@ std::string pickJustification(FuzzedDataProvider& input)
     case 1:
         return "RIGHT";
     default:
-        return input.ConsumeRandomLengthString(8);
+        return untilNul(input.ConsumeRandomLengthString(8));
     }
 }
 
@@ -89,9 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string text;
     switch (writer) {
     case 0: {
-        text = input.ConsumeRandomLengthString(64);
+        text = untilNul(input.ConsumeRandomLengthString(64));
         printStringJustified(text.c_str(), width, justification.c_str());
-        text = text.c_str();  // stops at an embedded NUL, as the writer does
         break;
     }
     case 1: {
@@ -135,6 +140,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     }
     std::fflush(stdout);
-    checkField(text, width, justification.c_str());
+    checkField(text, width, justification);
     return 0;
 }

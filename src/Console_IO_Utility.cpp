@@ -5,10 +5,16 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 const int MAX_DECIMALS = 100;
+
+// Codes up to this one are control characters (and EOF, which is negative).
+const int LAST_CONTROL_CODE = 31;
+
+const int DECIMAL_BASE = 10;
 
 // Runs are written from a block on the stack: no recursion, few calls.
 const std::size_t RUN_BLOCK_SIZE = 4096;
@@ -22,7 +28,7 @@ void writePrompt(const char* prompt)
 
 bool isSkippable(int code, bool keepSpaces)
 {
-    return code <= 31 || (!keepSpaces && code == ' ');
+    return code <= LAST_CONTROL_CODE || (!keepSpaces && code == ' ');
 }
 
 }  // namespace
@@ -110,7 +116,7 @@ void printLongInteger(long value)
 
 void printLongIntegerJustified(long value, int width, const char* justification)
 {
-    char text[32];  // a 64-bit long takes at most 20 characters
+    char text[std::numeric_limits<long>::digits10 + 3];  // every digit, a sign, the NUL
     std::snprintf(text, sizeof text, "%ld", value);
     printStringJustified(text, width, justification);
 }
@@ -164,7 +170,7 @@ bool promptForInteger(const char* prompt, int& value)
     long long magnitude = 0;
     for (; std::isdigit(c) != 0; c = std::getchar()) {
         if (magnitude <= limit) {
-            magnitude = magnitude * 10 + (c - '0');
+            magnitude = magnitude * DECIMAL_BASE + (c - '0');
         }
     }
     if (c != EOF) {

@@ -44,6 +44,9 @@ struct Loan {
 };
 
 // Says why a reply cannot be used; returns false so a reader can return it.
+// printf-style on purpose, with the format checked by the attribute; the
+// analyzer misreads va_start on this platform's array-typed va_list.
+// NOLINTBEGIN(cert-dcl50-cpp,clang-analyzer-valist.Uninitialized)
 bool refuse(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 bool refuse(const char* format, ...)
@@ -56,6 +59,7 @@ bool refuse(const char* format, ...)
     std::fputc('\n', stderr);
     return false;
 }
+// NOLINTEND(cert-dcl50-cpp,clang-analyzer-valist.Uninitialized)
 
 bool refuseMissing(const char* name)
 {

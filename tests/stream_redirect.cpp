@@ -62,6 +62,8 @@ PreparedStdin::PreparedStdin(const std::string& input)
 
 PreparedStdin::~PreparedStdin()
 {
-    std::freopen("/dev/null", "r", stdin);
+    if (std::freopen("/dev/null", "r", stdin) == nullptr) {
+        std::perror("freopen /dev/null");
+    }
     unlink(path_.c_str());
 }

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Instruction counts (valgrind --tool=callgrind) of the calculator and of
-# padding, each against a plain C yardstick that writes the same bytes.
-# Usage: bench/callgrind_ratios.sh [build-dir]   (default: build-bench)
+# padding, each against a plain C yardstick that writes the same bytes; then
+# the Google Benchmark of the writers and readers.
+# Usage: bench/run.sh [build-dir]   (default: build-bench)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
       -DMONTHLY_PAYMENT_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j2 --target monthly_payment pad_spaces plain_stdio_calculator \
-      fwrite_spaces >/dev/null
+cmake --build "$build" -j2 >/dev/null
 
 # Total instructions of one run: the "summary:" line of callgrind's output.
 instructions() {
@@ -35,3 +35,5 @@ printf 'whole run:      %10d instructions, plain stdio %10d: ratio %s (goal <= 1
        "$program" "$plain" "$(ratio "$program" "$plain")"
 printf 'pad 10^7 spaces: %10d instructions, one fwrite  %10d: ratio %s (goal <= 3)\n' \
        "$padding" "$single" "$(ratio "$padding" "$single")"
+
+"$build/bench/console_io_benchmark"
