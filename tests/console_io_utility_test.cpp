@@ -304,6 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
         PromptCase{"IntMax", Reader::Integer, "2147483647\n", true, INT_MAX, "\n"},
         PromptCase{"IntMin", Reader::Integer, "-2147483648\n", true, INT_MIN, "\n"},
         PromptCase{"BeyondIntMaxSaturates", Reader::Integer, "4294967297\n", false, INT_MAX, "\n"},
+        PromptCase{"IntMaxThenAnotherDigit", Reader::Integer, "21474836470\n", false, INT_MAX,
+                   "\n"},
         PromptCase{"BeyondIntMinSaturates", Reader::Integer, "-2147483649 1", false, INT_MIN, " 1"},
         PromptCase{"ManyDigitsAllConsumed", Reader::Integer,
                    "000000000000000000000012 99999999999999999999999999x", true, 12,

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -41,12 +42,17 @@ std::string contents(std::FILE* file)
     return text;
 }
 
-// Runs the calculator with the given replies; stdout goes to stdoutPath
-// instead of being captured when one is named.
-RunResult runCalculator(const std::string& replies, Stdin kind = Stdin::Pipe,
-                        const std::vector<std::string>& arguments = {},
-                        const char* stdoutPath = nullptr)
+// How the calculator is started, beyond its replies.
+struct Launch {
+    Stdin kind = Stdin::Pipe;
+    std::vector<std::string> arguments;
+    const char* stdoutPath = nullptr;      // instead of capturing stdout
+    rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes the captured stdout may take
+};
+
+RunResult runCalculator(const std::string& replies, const Launch& launch = Launch())
 {
+    const Stdin kind = launch.kind;
     std::FILE* out = scratchFile();
     std::FILE* err = scratchFile();
     std::FILE* inFile = nullptr;
@@ -71,12 +77,17 @@ RunResult runCalculator(const std::string& replies, Stdin kind = Stdin::Pipe,
             input = pipeEnds[0];
             close(pipeEnds[1]);
         }
-        const int output = stdoutPath != nullptr ? open(stdoutPath, O_WRONLY) : fileno(out);
+        const int output =
+            launch.stdoutPath != nullptr ? open(launch.stdoutPath, O_WRONLY) : fileno(out);
+        // Past the limit a write fails with EFBIG instead of raising SIGXFSZ.
+        const rlimit limit{launch.fileSizeLimit, launch.fileSizeLimit};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
         dup2(input, STDIN_FILENO);
         dup2(output, STDOUT_FILENO);
         dup2(fileno(err), STDERR_FILENO);
         std::vector<char*> argv{const_cast<char*>(MONTHLY_PAYMENT_PATH)};
-        for (const std::string& argument : arguments) {
+        for (const std::string& argument : launch.arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
         }
         argv.push_back(nullptr);
@@ -258,7 +269,10 @@ TEST(MonthlyPayment, RepliesFromAFileAndArgumentsIgnored)
 {
     const std::string expected =
         fullOutput({"800.00", "100.00", "12.00", "12", "71.08", "52.95", "852.95", "952.95"});
-    const RunResult fromFile = runCalculator("900\n100\n12\n1\n", Stdin::File, {"--help", "-x"});
+    Launch launch;
+    launch.kind = Stdin::File;
+    launch.arguments = {"--help", "-x"};
+    const RunResult fromFile = runCalculator("900\n100\n12\n1\n", launch);
     EXPECT_EQ(fromFile.out, expected);
     EXPECT_EQ(fromFile.err, "");
     EXPECT_EQ(fromFile.status, 0);
@@ -298,6 +312,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NegativeDownPayment", "900\n-5\n", 2, "the down payment (-5.00) is negative"},
         RefusalCase{"DownPaymentAbovePrice", "100\n900\n12\n1\n", 2,
                     "the down payment (900.00) is more than the purchase price (100.00)"},
+        RefusalCase{"DownPaymentJustAbovePrice", "100\n100.5\n", 2,
+                    "the down payment (100.50) is more than the purchase price (100.00)"},
         RefusalCase{"InfiniteDownPayment", "100\n-inf\n", 2, "the down payment is out of range"},
         RefusalCase{"RateNotANumber", "900\n100\ntwelve\n1\n", 3,
                     "the annual interest rate is not a number"},
@@ -329,7 +345,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MonthlyPayment, ReadErrorIsNotEndOfInput)
 {
-    const RunResult run = runCalculator("", Stdin::Directory);
+    Launch launch;
+    launch.kind = Stdin::Directory;
+    const RunResult run = runCalculator("", launch);
     EXPECT_EQ(run.out, promptsUpTo(1));
     EXPECT_EQ(run.err, "monthly_payment: read error: Is a directory\n");
     EXPECT_EQ(run.status, 1);
@@ -337,14 +355,28 @@ TEST(MonthlyPayment, ReadErrorIsNotEndOfInput)
 
 TEST(MonthlyPayment, FullDiskIsAWriteError)
 {
-    const RunResult run = runCalculator("900\n100\n12\n1\n", Stdin::Pipe, {}, "/dev/full");
+    Launch launch;
+    launch.stdoutPath = "/dev/full";
+    const RunResult run = runCalculator("900\n100\n12\n1\n", launch);
     EXPECT_EQ(run.err, "monthly_payment: write error: No space left on device\n");
     EXPECT_EQ(run.status, 1);
 
-    const RunResult refused = runCalculator("abc\n", Stdin::Pipe, {}, "/dev/full");
+    const RunResult refused = runCalculator("abc\n", launch);
     EXPECT_EQ(refused.err, "monthly_payment: the purchase price is not a number\n"
                            "monthly_payment: write error: No space left on device\n");
     EXPECT_EQ(refused.status, 1);
+}
+
+// The prompts fit under the limit, the report does not: only the flush at
+// exit can notice.
+TEST(MonthlyPayment, ReportThatCannotBeWrittenIsAWriteError)
+{
+    Launch launch;
+    launch.fileSizeLimit = promptsUpTo(4).size() + 10;
+    const RunResult run = runCalculator("900\n100\n12\n1\n", launch);
+    EXPECT_EQ(run.out, promptsUpTo(4) + "\nCalculati");
+    EXPECT_EQ(run.err, "monthly_payment: write error: File too large\n");
+    EXPECT_EQ(run.status, 1);
 }
 
 }  // namespace
