@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
@@ -377,6 +378,57 @@ TEST(MonthlyPayment, ReportThatCannotBeWrittenIsAWriteError)
     EXPECT_EQ(run.out, promptsUpTo(4) + "\nCalculati");
     EXPECT_EQ(run.err, "monthly_payment: write error: File too large\n");
     EXPECT_EQ(run.status, 1);
+}
+
+// Each prompt must reach a piped stdout while the program waits for its
+// reply, as it does for `monthly_payment | tee log`.
+TEST(MonthlyPayment, EachPromptShowsBeforeItsReplyIsRead)
+{
+    int toProgram[2];
+    int fromProgram[2];
+    ASSERT_EQ(pipe(toProgram), 0);
+    ASSERT_EQ(pipe(fromProgram), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(toProgram[0], STDIN_FILENO);
+        dup2(fromProgram[1], STDOUT_FILENO);
+        close(toProgram[1]);
+        close(fromProgram[0]);
+        execl(MONTHLY_PAYMENT_PATH, MONTHLY_PAYMENT_PATH, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toProgram[0]);
+    close(fromProgram[1]);
+    std::signal(SIGPIPE, SIG_IGN);
+    const char* const replies[] = {"900\n", "100\n", "12\n", "1\n"};
+    std::string shown;
+    for (int i = 0; i < 4; ++i) {
+        const std::string expected = promptsUpTo(i + 1);
+        // Read what the program shows, without replying, until the prompt is there.
+        while (shown.size() < expected.size()) {
+            pollfd ready{fromProgram[0], POLLIN, 0};
+            ASSERT_EQ(poll(&ready, 1, 5000), 1) << "no prompt " << i + 1 << " after " << shown;
+            char block[512];
+            const ssize_t got = read(fromProgram[0], block, sizeof block);
+            ASSERT_GT(got, 0);
+            shown.append(block, static_cast<std::size_t>(got));
+        }
+        ASSERT_EQ(shown, expected);
+        ASSERT_EQ(write(toProgram[1], replies[i], std::strlen(replies[i])),
+                  static_cast<ssize_t>(std::strlen(replies[i])));
+    }
+    close(toProgram[1]);
+    char block[512];
+    ssize_t got = 0;
+    while ((got = read(fromProgram[0], block, sizeof block)) > 0) {
+        shown.append(block, static_cast<std::size_t>(got));
+    }
+    close(fromProgram[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(shown, fullOutput({"800.00", "100.00", "12.00", "12", "71.08", "52.95", "852.95",
+                                 "952.95"}));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
