@@ -131,7 +131,7 @@ double computeMonthlyPayment(double principal, double monthlyRate, int numberOfP
     }
     if (std::fabs(monthlyRate) < SMALL_MONTHLY_RATE) {
         // r * g / (g - 1) as r + r / (g - 1), with g - 1 from expm1 and log1p:
-        // exact to the last digits, and neither side can overflow.
+        // accurate to the last digits, and neither term can overflow.
         const double growthLessOne = std::expm1(numberOfPayments * std::log1p(monthlyRate));
         return principal * (monthlyRate + monthlyRate / growthLessOne);
     }
